@@ -47,7 +47,7 @@ void CWnd::Route(Msg msg, unsigned id, long lParam) {
     if (msg == Msg::command) {
       if (CWinApp* app = AfxGetApp()) app->Dispatch(msg, id, lParam, result);
     } else if (msg == Msg::sysCommand) {
-      DefaultSysCommand(id, lParam);
+      OnSysCommand(id, lParam);
     }
   } catch (...) {
     AfxReportCurrentException();
@@ -59,7 +59,9 @@ bool CWnd::OnDesktopCreate(HWND window) {
   return true;
 }
 
-void CWnd::DefaultSysCommand(unsigned, long) {}
+void CWnd::OnSysCommand(unsigned nID, long) {
+  if ((nID & 0xFFF0) == SC_CLOSE) Route(Msg::command, IDCANCEL, 0);
+}
 
 void CWnd::SetWindowText(const CString& text) { AfxGetDesktop().SetCaption(m_hWnd, text); }
 
@@ -133,10 +135,6 @@ void CDialog::OnOK() {
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 void CDialog::EndDialog(int result) { AfxGetDesktop().EndModal(m_hWnd, result); }
-
-void CDialog::DefaultSysCommand(unsigned id, long) {
-  if ((id & 0xFFF0) == SC_CLOSE) OnDesktopCommand(IDCANCEL);
-}
 
 void CDialog::DoDataExchange(CDataExchange*) {}
 

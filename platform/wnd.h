@@ -106,8 +106,9 @@ class CWnd : public CCmdTarget, protected DesktopWindowClient {
   HWND m_hWnd = 0;
 
  protected:
-  // What happens to a message that no table handles.
-  virtual void DefaultSysCommand(unsigned id, long lParam);
+  // The window's default processing of a system command: Close (Alt+F4, the close box)
+  // becomes command IDCANCEL; a handler of its own passes what it does not take on to this.
+  void OnSysCommand(unsigned nID, long lParam);
 
   // Routes a message to the tables; an exception that leaves a handler is reported by the
   // framework, and the window stays.
@@ -144,7 +145,6 @@ class CDialog : public CWnd {
 
  private:
   bool OnDesktopCreate(HWND window) override;
-  void DefaultSysCommand(unsigned id, long lParam) override;
 
   unsigned templateId_;
   CWnd* parent_;

@@ -9,9 +9,21 @@
 
 #include <gtest/gtest.h>
 
+// The application object of a test, routing F1 to the help viewer as the program does.
+class TestApp : public CWinApp {
+ public:
+  TestApp() : CWinApp("Velmora") {}
+  static const MessageMap* ThisMessageMap() {
+    static constexpr MessageMapEntry entries[] = {OnCommandEntry<&CWinApp::OnHelp>(ID_HELP)};
+    static const MessageMap map{CWinApp::ThisMessageMap(), entries};
+    return &map;
+  }
+  const MessageMap* GetMessageMap() const override { return ThisMessageMap(); }
+};
+
 class DesktopTest : public ::testing::Test {
  protected:
-  DesktopTest() : app_("Velmora") {
+  DesktopTest() {
     AfxSetDesktop(&desktop);
     AfxSetResources(res::Table());
   }
@@ -22,5 +34,5 @@ class DesktopTest : public ::testing::Test {
   scripted::ScriptedDesktop desktop;
 
  private:
-  CWinApp app_;
+  TestApp app_;
 };
