@@ -122,6 +122,22 @@ class CWnd : public CCmdTarget, protected DesktopWindowClient {
   std::unique_ptr<CMenu> systemMenu_;
 };
 
+// Painting a window: what a minimised window draws of itself.
+class CPaintDC {
+ public:
+  explicit CPaintDC(CWnd* window) : window_(window) {}
+  // Fills the background behind a minimised window's icon.
+  void EraseIconBackground();
+  void DrawIcon(int x, int y, HICON icon);
+
+ private:
+  CWnd* window_;
+};
+
+inline constexpr int SM_CXICON = 11;
+inline constexpr int SM_CYICON = 12;
+int GetSystemMetrics(int index);
+
 class CDataExchange;
 
 class CDialog : public CWnd {

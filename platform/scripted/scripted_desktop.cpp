@@ -33,6 +33,15 @@ ScriptedDesktop& ScriptedDesktop::CancelOpen() {
   return *this;
 }
 
+void ScriptedDesktop::Reset() {
+  steps_.clear();
+  shown_.clear();
+  windows_.clear();
+  problems_.clear();
+  painted.clear();
+  whileMessageBoxUp = nullptr;
+}
+
 std::vector<const Shown*> ScriptedDesktop::MessageBoxes() const {
   std::vector<const Shown*> boxes;
   for (const Shown& s : shown_) {

@@ -75,6 +75,9 @@ class ScriptedDesktop final : public Desktop {
   ScriptedDesktop& ChooseFile(CString path);
   ScriptedDesktop& CancelOpen();
 
+  // Forgets every step, window and problem, for the next row of a table.
+  void Reset();
+
   // Runs while each message box is up.
   std::function<void(const Shown&)> whileMessageBoxUp;
 
