@@ -100,6 +100,8 @@ int ScriptedDesktop::RunModal(DesktopWindowClient& client, const DialogTemplate&
       case Action::press: client.OnDesktopCommand(static_cast<unsigned>(action.id)); break;
       case Action::sysCommand: client.OnDesktopSysCommand(static_cast<unsigned>(action.id), 0); break;
       case Action::check: action.look(At(hwnd)); break;
+      case Action::minimise: At(hwnd).iconic = action.id != 0; break;
+      case Action::paint: client.OnDesktopPaint(); break;
     }
   }
   if (At(hwnd).open) {
@@ -138,8 +140,9 @@ void ScriptedDesktop::SetBigIcon(HWND window, HICON icon) { At(window).bigIcon =
 bool ScriptedDesktop::IsIconic(HWND window) { return At(window).iconic; }
 
 ClientRect ScriptedDesktop::GetClientRect(HWND window) {
-  // An iconic window's client area is the size of its icon.
-  return At(window).iconic ? ClientRect{IconSize(), IconSize()} : ClientRect{626, 382};
+  // A minimised window's client area is a little larger than its icon, by an odd amount
+  // across, so that where the icon goes shows its rounding.
+  return At(window).iconic ? ClientRect{IconSize() + 5, IconSize() + 4} : ClientRect{626, 382};
 }
 
 void ScriptedDesktop::EraseIconBackground(HWND window) { painted.push_back({window, true, 0, 0, nullptr}); }

@@ -45,7 +45,7 @@ struct Window {
 };
 
 struct Action {
-  enum Kind { type, press, sysCommand, check } kind;
+  enum Kind { type, press, sysCommand, check, minimise, paint } kind;
   int id = 0;
   CString text;
   std::function<void(const Window&)> look;
@@ -54,6 +54,10 @@ struct Action {
 inline Action Type(int controlId, CString text) { return {Action::type, controlId, std::move(text), {}}; }
 inline Action Press(int id) { return {Action::press, id, {}, {}}; }
 inline Action SysCommand(unsigned id) { return {Action::sysCommand, static_cast<int>(id), {}, {}}; }
+// Another program minimises the window, or restores it.
+inline Action Minimise(bool iconic) { return {Action::minimise, iconic ? 1 : 0, {}, {}}; }
+// The window is asked to paint itself.
+inline Action Paint() { return {Action::paint, 0, {}, {}}; }
 inline Action Look(std::function<void(const Window&)> look) { return {Action::check, 0, {}, std::move(look)}; }
 
 struct Shown {
@@ -114,8 +118,6 @@ class ScriptedDesktop final : public Desktop {
     HICON icon;
   };
   std::vector<Painted> painted;
-  // Makes a window count as minimised (a test stands in for another program).
-  void SetIconic(HWND window, bool iconic) { windows_.at(window).iconic = iconic; }
 
  private:
   struct Step {
