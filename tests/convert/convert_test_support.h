@@ -29,6 +29,16 @@ class ConvertTest : public DesktopTest {
     ConvertBitmap();
   }
 
+  // Converts as the main window's handler does: what leaves the command is reported by the
+  // framework.
+  void RunAsHandler(const std::string& path, std::vector<scripted::Action> infoActions = {scripted::Press(IDOK)}) {
+    try {
+      Convert(path, std::move(infoActions));
+    } catch (...) {
+      AfxReportCurrentException();
+    }
+  }
+
   // The one message the conversion showed; fails the test unless there was exactly one.
   scripted::Shown OnlyMessage() const {
     const auto boxes = desktop.MessageBoxes();
