@@ -111,8 +111,8 @@ void ConvertBitmap() {
   const std::uint32_t recordBytes = BitmapRecordBytes(*source.layout);
   Buffer record = std::make_unique<std::uint8_t[]>(recordBytes);
   try {
-    WriteDatabase(*output, AfxNameToAnsi(source.title), {source.bytes.get(), kLoadedSourceBytes}, *source.layout,
-                  info, {record.get(), recordBytes});
+    WriteDatabase(*output, AfxNameToAnsi(source.title), {source.bytes.get(), kLoadedSourceBytes}, *source.layout, info,
+                  {record.get(), recordBytes});
   } catch (const CFileException&) {
     output.reset();  // closed; the shorter file stays on disk
     source.bytes.reset();

@@ -11,10 +11,10 @@ class CImageInfoDlg : public CDialog {
   static const MessageMap* ThisMessageMap();
   const MessageMap* GetMessageMap() const override { return ThisMessageMap(); }
 
-  int m_x;             // clock origin x, control 1006
-  int m_y;             // clock origin y, control 1007
-  CString m_info;      // info text, control 1002
-  CString m_caption;   // the window caption; the caller appends the picture's title
+  int m_x;            // clock origin x, control 1006
+  int m_y;            // clock origin y, control 1007
+  CString m_info;     // info text, control 1002
+  CString m_caption;  // the window caption; the caller appends the picture's title
 
   static constexpr int kMaxCoordinate = 99;
   static constexpr int kMaxInfoBytes = 255;

@@ -92,7 +92,8 @@ void PutColorEntry(std::uint8_t* out, std::uint8_t index, std::uint8_t red, std:
 
 }  // namespace
 
-void BuildBitmapRecord(std::span<const std::uint8_t> source, const SourceLayout& layout, std::span<std::uint8_t> record) {
+void BuildBitmapRecord(std::span<const std::uint8_t> source, const SourceLayout& layout,
+                       std::span<std::uint8_t> record) {
   assert(source.size() >= layout.fileBytes);
   assert(record.size() >= BitmapRecordBytes(layout));
   std::uint8_t* out = record.data();
@@ -130,7 +131,7 @@ ColorTableRecord BuildColorTableRecord(std::span<const std::uint8_t> source, con
   for (std::uint8_t n = 0; n < kMovedColorIndex; ++n) {  // 0..239: the source's own colours
     color(n, n, out + kColorEntryBytes * n);
   }
-  color(0, kMovedColorIndex, out + kColorEntryBytes * kMovedColorIndex);  // 240: the source's colour 0
+  color(0, kMovedColorIndex, out + kColorEntryBytes * kMovedColorIndex);      // 240: the source's colour 0
   for (std::uint8_t k = 1; k < kColorTableEntries - kMovedColorIndex; ++k) {  // 241..255: greys
     const auto index = static_cast<std::uint8_t>(kMovedColorIndex + k);
     const auto grey = static_cast<std::uint8_t>(255 - kGreyStep * k);

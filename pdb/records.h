@@ -21,6 +21,7 @@ struct ColorTableRecord {
 };
 
 // Fills record (16 + layout.imageBytes bytes) with the Palm bitmap record.
-void BuildBitmapRecord(std::span<const std::uint8_t> source, const SourceLayout& layout, std::span<std::uint8_t> record);
+void BuildBitmapRecord(std::span<const std::uint8_t> source, const SourceLayout& layout,
+                       std::span<std::uint8_t> record);
 
 ColorTableRecord BuildColorTableRecord(std::span<const std::uint8_t> source, const SourceLayout& layout);

@@ -10,7 +10,7 @@ inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 
 // Framework command ids.
-inline constexpr unsigned ID_HELP = 57670;  // 0xE146: F1 in any window
+inline constexpr unsigned ID_HELP = 57670;    // 0xE146: F1 in any window
 inline constexpr unsigned SC_CLOSE = 0xF060;  // system command: the Close entry, Alt+F4
 
 // Message-box types.

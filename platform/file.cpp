@@ -1,10 +1,10 @@
 #include "file.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace {
 
@@ -150,9 +150,7 @@ CFile::~CFile() {
   if (fd_ >= 0) FileSystem::Current().Close(fd_);
 }
 
-void CFile::Throw(int osError) const {
-  throw CFileException(CFileException::OsErrorToCause(osError), osError, path_);
-}
+void CFile::Throw(int osError) const { throw CFileException(CFileException::OsErrorToCause(osError), osError, path_); }
 
 int CFile::Checked() const {
   if (fd_ < 0) Throw(EBADF);

@@ -41,7 +41,7 @@ struct StringResource {
 struct IconImage {
   int width, height;
   std::span<const std::uint32_t, 16> palette;  // 0xRRGGBB
-  const char* pixels;                           // width × height hex digits, '0' to 'f'
+  const char* pixels;                          // width × height hex digits, '0' to 'f'
 };
 
 struct IconGroup {

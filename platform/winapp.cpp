@@ -3,10 +3,10 @@
 #include "charset.h"
 #include "file.h"
 
+#include <unistd.h>
 #include <cerrno>
 #include <climits>
 #include <new>
-#include <unistd.h>
 
 namespace {
 
@@ -19,7 +19,9 @@ const char* CauseText(CFileException::Cause cause) {
     case CFileException::none: return "Kein Fehler bei der Datei";
     case CFileException::fileNotFound: return "Die Datei wurde nicht gefunden";
     case CFileException::badPath: return "Der Pfad der Datei ist ung\xFCltig";
-    case CFileException::tooManyOpenFiles: return "Es sind zu viele Dateien ge\xF6" "ffnet";
+    case CFileException::tooManyOpenFiles:
+      return "Es sind zu viele Dateien ge\xF6"
+             "ffnet";
     case CFileException::accessDenied: return "Der Zugriff auf die Datei wurde verweigert";
     case CFileException::invalidFile: return "Die Datei ist ung\xFCltig";
     case CFileException::removeCurrentDir: return "Der aktuelle Ordner kann nicht entfernt werden";
@@ -29,7 +31,9 @@ const char* CauseText(CFileException::Cause cause) {
     case CFileException::sharingViolation: return "Die Datei wird von einem anderen Programm verwendet";
     case CFileException::lockViolation: return "Ein Bereich der Datei ist gesperrt";
     case CFileException::diskFull: return "Der Datentr\xE4ger ist voll";
-    case CFileException::endOfFile: return "Das Ende der Datei wurde \xFC" "berschritten";
+    case CFileException::endOfFile:
+      return "Das Ende der Datei wurde \xFC"
+             "berschritten";
     case CFileException::genericException: break;
   }
   return "Beim Zugriff auf die Datei ist ein Fehler aufgetreten";
@@ -65,9 +69,8 @@ void CWinApp::OnHelp() {
     const std::string_view path = exe.View();
     const std::size_t slash = path.rfind('/');
     const std::size_t dot = path.rfind('.');
-    const std::size_t stem = dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash)
-                                 ? dot
-                                 : path.size();
+    const std::size_t stem =
+        dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash) ? dot : path.size();
     helpFile = CString(path.substr(0, stem)) + ".HLP";
   }
   CWnd* main = AfxGetMainWnd();

@@ -86,9 +86,7 @@ bool CMenu::AppendMenu(unsigned flags, unsigned id, const char* text) {
 void CPaintDC::EraseIconBackground() { AfxGetDesktop().EraseIconBackground(window_->m_hWnd); }
 void CPaintDC::DrawIcon(int x, int y, HICON icon) { AfxGetDesktop().DrawIcon(window_->m_hWnd, x, y, icon); }
 
-int GetSystemMetrics(int index) {
-  return index == SM_CXICON || index == SM_CYICON ? AfxGetDesktop().IconSize() : 0;
-}
+int GetSystemMetrics(int index) { return index == SM_CXICON || index == SM_CYICON ? AfxGetDesktop().IconSize() : 0; }
 
 // ---------------------------------------------------------------------------------------
 // CDialog

@@ -8,6 +8,8 @@
 namespace res {
 namespace {
 
+// clang-format off: the tables keep one control per line, as a dialog editor would show them.
+
 constexpr std::uint32_t kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
 constexpr const char kFont[] = "MS Sans Serif";
 
@@ -37,7 +39,10 @@ constexpr const char kNote8[] =
     "Please decrease the color depth to 240.";
 
 constexpr ControlTemplate kConverterControls[] = {
-    {IDC_CONVERT_BITMAP, ControlClass::button, "&Convert Bitmap", {119, 154, 74, 14},
+    {IDC_CONVERT_BITMAP,
+     ControlClass::button,
+     "&Convert Bitmap",
+     {119, 154, 74, 14},
      BS_DEFPUSHBUTTON | BS_CENTER | BS_VCENTER | WS_TABSTOP},
     {IDCANCEL, ControlClass::button, "E&xit", {256, 170, 50, 14}, WS_TABSTOP},
     {-1, ControlClass::staticText, kFormatText, {7, 7, 299, 68}, SS_LEFT | SS_SUNKEN | WS_GROUP},
@@ -50,7 +55,10 @@ constexpr ControlTemplate kConverterControls[] = {
 // Image information dialog.
 constexpr ControlTemplate kImageInfoControls[] = {
     {1004, ControlClass::staticText, "&Image Info:", {7, 7, 36, 8}, SS_LEFT},
-    {IDC_INFO, ControlClass::edit, "", {69, 7, 90, 62},
+    {IDC_INFO,
+     ControlClass::edit,
+     "",
+     {69, 7, 90, 62},
      WS_BORDER | WS_TABSTOP | ES_MULTILINE | ES_AUTOHSCROLL | ES_WANTRETURN},
     {1005, ControlClass::staticText, "Origin of Clock\rin Tessivo", {7, 83, 65, 23}, SS_LEFT | WS_GROUP},
     {1008, ControlClass::staticText, "&x:", {96, 83, 9, 10}, SS_LEFT | WS_GROUP},
@@ -58,19 +66,26 @@ constexpr ControlTemplate kImageInfoControls[] = {
     {1010, ControlClass::staticText, "&y:", {96, 97, 8, 8}, SS_LEFT},
     {IDC_Y, ControlClass::edit, "", {107, 96, 14, 12}, WS_BORDER | WS_TABSTOP | ES_NUMBER},
     {IDOK, ControlClass::button, "&OK", {90, 125, 50, 14}, WS_TABSTOP | BS_DEFPUSHBUTTON},
-    {1012, ControlClass::staticText, "You have to insert line breaks with ENTER", {163, 7, 60, 47},
-     SS_LEFT | WS_GROUP},
-    {-1, ControlClass::staticText, "shown in Tessivo with menu item Image Info", {7, 23, 52, 46},
-     SS_LEFT | WS_GROUP},
+    {1012, ControlClass::staticText, "You have to insert line breaks with ENTER", {163, 7, 60, 47}, SS_LEFT | WS_GROUP},
+    {-1, ControlClass::staticText, "shown in Tessivo with menu item Image Info", {7, 23, 52, 46}, SS_LEFT | WS_GROUP},
     {IDCANCEL, ControlClass::button, "&Cancel", {173, 125, 50, 14}, WS_TABSTOP | BS_PUSHBUTTON},
 };
 
 constexpr DialogTemplate kDialogs[] = {
     {IDD_ABOUTBOX, false, "About Velmora", kDialogStyle, 0, {0, 0, 217, 66}, kFont, 8, kAboutControls},
-    {IDD_CONVERTER, true, "Velmora", kDialogStyle | WS_VISIBLE, WS_EX_APPWINDOW, {0, 0, 313, 191}, kFont, 8,
+    {IDD_CONVERTER,
+     true,
+     "Velmora",
+     kDialogStyle | WS_VISIBLE,
+     WS_EX_APPWINDOW,
+     {0, 0, 313, 191},
+     kFont,
+     8,
      kConverterControls},
     {IDD_IMAGE_INFO, false, "Dialog", kDialogStyle, 0, {0, 0, 230, 146}, kFont, 8, kImageInfoControls},
 };
+
+// clang-format on
 
 constexpr StringResource kStrings[] = {
     {IDS_ABOUTBOX, "&About Velmora..."},
@@ -146,18 +161,8 @@ constexpr IconGroup kIcons[] = {
 };
 
 constexpr VersionBlock kVersion = {
-    {1, 0, 0, 1},
-    {1, 0, 0, 1},
-    "1, 0, 0, 1",
-    "1, 0, 0, 1",
-    "",
-    "Velmora",
-    "Velmora",
-    kRightsLine,
-    "Velmora.EXE",
-    "Velmora",
-    0x0407,
-    1200,
+    {1, 0, 0, 1}, {1, 0, 0, 1}, "1, 0, 0, 1",  "1, 0, 0, 1", "",     "Velmora",
+    "Velmora",    kRightsLine,  "Velmora.EXE", "Velmora",    0x0407, 1200,
 };
 
 constexpr ResourceTable kTable = {kDialogs, kStrings, kIcons, &kVersion};

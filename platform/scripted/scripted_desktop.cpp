@@ -147,7 +147,9 @@ ClientRect ScriptedDesktop::GetClientRect(HWND window) {
 
 void ScriptedDesktop::EraseIconBackground(HWND window) { painted.push_back({window, true, 0, 0, nullptr}); }
 
-void ScriptedDesktop::DrawIcon(HWND window, int x, int y, HICON icon) { painted.push_back({window, false, x, y, icon}); }
+void ScriptedDesktop::DrawIcon(HWND window, int x, int y, HICON icon) {
+  painted.push_back({window, false, x, y, icon});
+}
 
 void ScriptedDesktop::MessageBox(HWND owner, const CString& text, const CString& caption, unsigned type) {
   shown_.push_back({Shown::messageBox, 0, caption, text, type, owner, 0, {}});

@@ -33,7 +33,7 @@ struct Window {
   std::map<int, CString> texts;  // control id → text
   int focus = 0;                 // control id with the focus; 0 when none was set
   bool selected = false;         // all the focused control's text is selected
-  int disabled = 0;  // modal windows over this one
+  int disabled = 0;              // modal windows over this one
   bool open = true;
   int result = 0;
   bool iconic = false;
@@ -67,7 +67,7 @@ struct Shown {
   CString text;        // message box; the help file for help
   unsigned type = 0;   // message box
   HWND owner = 0;
-  HWND window = 0;                   // dialog
+  HWND window = 0;                  // dialog
   std::vector<FileFilter> filters;  // Open dialog
 };
 

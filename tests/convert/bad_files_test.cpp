@@ -42,7 +42,7 @@ TEST_F(ConvertTest, UnusualSourcesEndInOneClearOutcome) {
     desktop.Reset();
     ::alarm(10);  // never a hang
     Convert(c.path, c.message.starts_with("Error Opening") ? std::vector<scripted::Action>{}
-                                                            : std::vector<scripted::Action>{scripted::Press(IDOK)});
+                                                           : std::vector<scripted::Action>{scripted::Press(IDOK)});
     ::alarm(0);
     ExpectScriptPlayed();
     EXPECT_EQ(OnlyMessage().text, CString(c.message));

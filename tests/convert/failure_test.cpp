@@ -17,24 +17,36 @@ constexpr struct {
   Op op;
   Outcome outcome;
 } kConversion[] = {
-    {Op::open, Outcome::opening},    // the source
-    {Op::read, Outcome::reading},    // its 54 header bytes
-    {Op::read, Outcome::reading},    // the rest
-    {Op::close, Outcome::converted},  // closing a file only read loses nothing
-    {Op::open, Outcome::creating},   // the database
-    {Op::write, Outcome::writing},   // header
-    {Op::write, Outcome::writing},   // numRecords
+    {Op::open, Outcome::opening},      // the source
+    {Op::read, Outcome::reading},      // its 54 header bytes
+    {Op::read, Outcome::reading},      // the rest
+    {Op::close, Outcome::converted},   // closing a file only read loses nothing
+    {Op::open, Outcome::creating},     // the database
+    {Op::write, Outcome::writing},     // header
+    {Op::write, Outcome::writing},     // numRecords
     {Op::position, Outcome::writing},  // the list's position
-    {Op::write, Outcome::writing},   // the empty list
+    {Op::write, Outcome::writing},     // the empty list
     // each record: where it starts, its list entry, back, the record
-    {Op::position, Outcome::writing}, {Op::seek, Outcome::writing}, {Op::write, Outcome::writing},
-    {Op::seek, Outcome::writing},     {Op::write, Outcome::writing},
-    {Op::position, Outcome::writing}, {Op::seek, Outcome::writing}, {Op::write, Outcome::writing},
-    {Op::seek, Outcome::writing},     {Op::write, Outcome::writing},
-    {Op::position, Outcome::writing}, {Op::seek, Outcome::writing}, {Op::write, Outcome::writing},
-    {Op::seek, Outcome::writing},     {Op::write, Outcome::writing},
-    {Op::position, Outcome::writing}, {Op::seek, Outcome::writing}, {Op::write, Outcome::writing},
-    {Op::seek, Outcome::writing},     {Op::write, Outcome::writing},
+    {Op::position, Outcome::writing},
+    {Op::seek, Outcome::writing},
+    {Op::write, Outcome::writing},
+    {Op::seek, Outcome::writing},
+    {Op::write, Outcome::writing},
+    {Op::position, Outcome::writing},
+    {Op::seek, Outcome::writing},
+    {Op::write, Outcome::writing},
+    {Op::seek, Outcome::writing},
+    {Op::write, Outcome::writing},
+    {Op::position, Outcome::writing},
+    {Op::seek, Outcome::writing},
+    {Op::write, Outcome::writing},
+    {Op::seek, Outcome::writing},
+    {Op::write, Outcome::writing},
+    {Op::position, Outcome::writing},
+    {Op::seek, Outcome::writing},
+    {Op::write, Outcome::writing},
+    {Op::seek, Outcome::writing},
+    {Op::write, Outcome::writing},
     {Op::flush, Outcome::writing},
     {Op::close, Outcome::closing},  // the database, after it was written
 };
@@ -66,7 +78,8 @@ TEST_F(ConvertTest, EachFailingFileOperationEndsInItsOneMessage) {
     FaultyFileSystem faulty(static_cast<int>(n), EIO);
     const ScopedFileSystem scope(faulty);
     const bool loads = outcome != Outcome::opening && outcome != Outcome::reading;
-    RunAsHandler(source, loads ? std::vector<scripted::Action>{scripted::Press(IDOK)} : std::vector<scripted::Action>{});
+    RunAsHandler(source,
+                 loads ? std::vector<scripted::Action>{scripted::Press(IDOK)} : std::vector<scripted::Action>{});
     ExpectScriptPlayed();
 
     const scripted::Shown box = OnlyMessage();

@@ -73,16 +73,15 @@ TEST_F(ConvertTest, ANumberThatCannotBeReadIsRefusedOnceAndTheDialogStays) {
     int control;
     const char* text;
   } cases[] = {
-      {res::IDC_X, ""}, {res::IDC_X, "12a"}, {res::IDC_X, "abc"}, {res::IDC_X, "-0"}, {res::IDC_Y, "+0"},
-      {res::IDC_Y, "1 2"},
+      {res::IDC_X, ""},   {res::IDC_X, "12a"}, {res::IDC_X, "abc"},
+      {res::IDC_X, "-0"}, {res::IDC_Y, "+0"},  {res::IDC_Y, "1 2"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     desktop.Reset();
     const std::string path = Source("face.bmp", MakeSourceBitmap(8));
     std::size_t boxesAtLook = 0;
-    Convert(path, {Type(res::IDC_INFO, "first try"), Type(c.control, c.text), Press(IDOK),
-                   Look([&](const Window& w) {
+    Convert(path, {Type(res::IDC_INFO, "first try"), Type(c.control, c.text), Press(IDOK), Look([&](const Window& w) {
                      boxesAtLook = desktop.MessageBoxes().size();
                      EXPECT_TRUE(w.open);
                      EXPECT_EQ(w.focus, c.control);

@@ -140,8 +140,9 @@ TEST_F(ConvertTest, NamesComeFromTheChosenFile) {
       {"sunset", 8, "sunset", "TSVO256_sunset.pdb", "sunset"},
       {"picture.txt", 4, "picture", "TSVO16_picture.pdb", "picture"},
       {"abcdefghijklmnopqrstuvwxyz0123.bmp", 8, title22, "TSVO256_" + title22 + ".pdb", title22},
-      {"Zifferblatt_Morgenrot\xC3\xBC\xE2\x82\xAC" "abc.bmp", 4, wide22, "TSVO16_" + wide22 + ".pdb",
-       "Zifferblatt_Morgenrot\xFC"},
+      {"Zifferblatt_Morgenrot\xC3\xBC\xE2\x82\xAC"
+       "abc.bmp",
+       4, wide22, "TSVO16_" + wide22 + ".pdb", "Zifferblatt_Morgenrot\xFC"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);

@@ -52,12 +52,14 @@ TEST_F(ConvertTest, AnOutputThatCannotBeCreatedIsReportedAndLeftAlone) {
     const char* what;
     std::function<std::unique_ptr<CFile>()> prepare;  // may hold the file open
   } cases[] = {
-      {"read-only", [&] {
+      {"read-only",
+       [&] {
          WriteFileBytes(output, mine);
          ::chmod(output.c_str(), 0444);
          return std::unique_ptr<CFile>();
        }},
-      {"held by another program", [&] {
+      {"held by another program",
+       [&] {
          ::chmod(output.c_str(), 0644);
          WriteFileBytes(output, mine);
          return std::make_unique<CFile>(output.c_str(), CFile::modeRead);
@@ -99,8 +101,7 @@ TEST_F(ConvertTest, ADiskThatFillsUpGivesAWriteErrorAndKeepsTheShorterFile) {
     Convert(source);
     const auto boxes = desktop.MessageBoxes();
     const bool asExpected = desktop.Problems().empty() && boxes.size() == 1 &&
-                            boxes[0]->text == CString("Error Writing File: " + output) &&
-                            boxes[0]->type == MB_ICONHAND;
+                            boxes[0]->text == CString("Error Writing File: " + output) && boxes[0]->type == MB_ICONHAND;
     _exit(asExpected ? 0 : 1);
   }
   int status = -1;

@@ -24,9 +24,7 @@ std::string Capture(const std::string& command) {
   return out;
 }
 
-Bytes Slice(const Bytes& bytes, RecordSpan span) {
-  return Bytes(bytes.begin() + span.begin, bytes.begin() + span.end);
-}
+Bytes Slice(const Bytes& bytes, RecordSpan span) { return Bytes(bytes.begin() + span.begin, bytes.begin() + span.end); }
 
 // A decoded netpbm picture (P5 or P6, one byte per sample).
 struct Picture {
@@ -72,10 +70,14 @@ TEST_F(ReaderTest, PalmPdbReadsTheDatabase) {
     std::string summary;
   };
   const Case cases[] = {
-      {&kLayout4, "Morning", {"Line one\r\nLine two", 40, 40},
+      {&kLayout4,
+       "Morning",
+       {"Line one\r\nLine two", 40, 40},
        "name=Morning\ntype=GATA\ncreator=Tsvo\nversion=1\nrecords=4\n"
        "record 0: 12816 bytes\nrecord 1: 16 bytes\nrecord 2: 4 bytes 00280028\nrecord 3: 18 bytes\n"},
-      {&kLayout8, "Harbour lights at dusk", {"", 0, 99},
+      {&kLayout8,
+       "Harbour lights at dusk",
+       {"", 0, 99},
        "name=Harbour lights at dusk\ntype=CATA\ncreator=Tsvo\nversion=1\nrecords=4\n"
        "record 0: 25616 bytes\nrecord 1: 1024 bytes\nrecord 2: 4 bytes 00000063\nrecord 3: 0 bytes \n"},
   };

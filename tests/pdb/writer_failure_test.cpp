@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <algorithm>
 #include <ostream>
@@ -32,10 +32,10 @@ struct Step {
 
 std::vector<Step> WriterSteps(const SourceLayout& layout, const ImageInfo& info) {
   std::vector<Step> steps = {
-      {Op::write, 0, 76},               // header template
-      {Op::write, 76, 78},              // numRecords
-      {Op::position},                   // where the record list starts
-      {Op::write, 78, 112, true},       // empty record list and its gap
+      {Op::write, 0, 76},          // header template
+      {Op::write, 76, 78},         // numRecords
+      {Op::position},              // where the record list starts
+      {Op::write, 78, 112, true},  // empty record list and its gap
   };
   for (int record = 0; record < 4; ++record) {
     const RecordSpan span = RecordAt(layout, info, record);

@@ -65,9 +65,9 @@ TEST_F(WriterTest, ConvertsEachPixelByteAndTurnsTheRowsOver) {
     std::uint8_t source, record;
   };
   const Case cases[] = {
-      {&kLayout4, 0x00, 0xFF}, {&kLayout4, 0x0F, 0xF0}, {&kLayout4, 0x5A, 0xA5}, {&kLayout4, 0xFF, 0x00},
-      {&kLayout8, 0x00, 0xF0}, {&kLayout8, 0x01, 0x01}, {&kLayout8, 0xEF, 0xEF}, {&kLayout8, 0xF0, 0xF0},
-      {&kLayout8, 0xFF, 0xFF},
+      {&kLayout4, 0x00, 0xFF}, {&kLayout4, 0x0F, 0xF0}, {&kLayout4, 0x5A, 0xA5},
+      {&kLayout4, 0xFF, 0x00}, {&kLayout8, 0x00, 0xF0}, {&kLayout8, 0x01, 0x01},
+      {&kLayout8, 0xEF, 0xEF}, {&kLayout8, 0xF0, 0xF0}, {&kLayout8, 0xFF, 0xFF},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "depth " << c.layout->depth << " byte " << int{c.source});

@@ -45,9 +45,9 @@ TEST(IntegerExchange, ReadsNumbersAsTheDialogManagerDoes) {
 
 TEST(IntegerExchange, LooksAtTheFirst31CharactersOnly) {
   const std::string blanks30(30, ' ');
-  EXPECT_EQ(ParseDialogInt(CString(blanks30 + "5")), 5);                  // the 31st character counts
-  EXPECT_EQ(ParseDialogInt(CString(blanks30 + " 5")), std::nullopt);      // the 32nd does not
-  EXPECT_EQ(ParseDialogInt(CString(std::string(30, '0') + "7x")), 7);     // what follows is never seen
+  EXPECT_EQ(ParseDialogInt(CString(blanks30 + "5")), 5);               // the 31st character counts
+  EXPECT_EQ(ParseDialogInt(CString(blanks30 + " 5")), std::nullopt);   // the 32nd does not
+  EXPECT_EQ(ParseDialogInt(CString(std::string(30, '0') + "7x")), 7);  // what follows is never seen
   EXPECT_EQ(ParseDialogInt(CString("12" + std::string(29, ' ') + "x")), 12);
 }
 
@@ -89,14 +89,13 @@ TEST_F(DataExchangeTest, FillsTheControlsWhenTheDialogOpens) {
 
 TEST_F(DataExchangeTest, ARefusedNumberShowsOneMessageAndStopsTheExchangeThere) {
   ExchangeDialog dialog;
-  desktop.Dialog(res::IDD_IMAGE_INFO,
-                 {Type(res::IDC_X, "12"), Type(res::IDC_Y, "12a"), Type(res::IDC_INFO, "changed"),
-                  Press(IDOK), Look([](const scripted::Window& w) {
-                    EXPECT_TRUE(w.open);
-                    EXPECT_EQ(w.focus, res::IDC_Y);
-                    EXPECT_TRUE(w.selected);
-                  }),
-                  Type(res::IDC_Y, "3"), Press(IDOK)});
+  desktop.Dialog(res::IDD_IMAGE_INFO, {Type(res::IDC_X, "12"), Type(res::IDC_Y, "12a"), Type(res::IDC_INFO, "changed"),
+                                       Press(IDOK), Look([](const scripted::Window& w) {
+                                         EXPECT_TRUE(w.open);
+                                         EXPECT_EQ(w.focus, res::IDC_Y);
+                                         EXPECT_TRUE(w.selected);
+                                       }),
+                                       Type(res::IDC_Y, "3"), Press(IDOK)});
   EXPECT_EQ(dialog.DoModal(), IDOK);
   ExpectScriptPlayed();
 
@@ -113,9 +112,9 @@ TEST_F(DataExchangeTest, ARefusedNumberShowsOneMessageAndStopsTheExchangeThere) 
 TEST_F(DataExchangeTest, UpdateDataReportsTheRefusalAndLeavesLaterMembersUnread) {
   ExchangeDialog dialog;
   bool result = true;
-  desktop.Dialog(res::IDD_IMAGE_INFO, {Type(res::IDC_X, ""), Type(res::IDC_INFO, "unread"),
-                                       Look([&](const scripted::Window&) { result = dialog.UpdateData(true); }),
-                                       Press(IDCANCEL)});
+  desktop.Dialog(res::IDD_IMAGE_INFO,
+                 {Type(res::IDC_X, ""), Type(res::IDC_INFO, "unread"),
+                  Look([&](const scripted::Window&) { result = dialog.UpdateData(true); }), Press(IDCANCEL)});
   dialog.DoModal();
   EXPECT_FALSE(result);
   EXPECT_EQ(dialog.y, 40);

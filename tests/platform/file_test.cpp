@@ -121,7 +121,11 @@ TEST_F(FileTest, EveryOperationReportsItsFailure) {
     FileSystem::Op op;
     std::function<void(CFile&)> call;
   } cases[] = {
-      {FileSystem::Op::read, [](CFile& f) { std::uint8_t b[1]; f.Read(b, 1); }},
+      {FileSystem::Op::read,
+       [](CFile& f) {
+         std::uint8_t b[1];
+         f.Read(b, 1);
+       }},
       {FileSystem::Op::write, [](CFile& f) { f.Write("x", 1); }},
       {FileSystem::Op::position, [](CFile& f) { f.GetPosition(); }},
       {FileSystem::Op::seek, [](CFile& f) { f.Seek(0, CFile::begin); }},
@@ -152,11 +156,16 @@ TEST(FileException, CausesFollowTheSystemError) {
     int error;
     CFileException::Cause cause;
   } cases[] = {
-      {ENOENT, CFileException::fileNotFound},   {EACCES, CFileException::accessDenied},
-      {EISDIR, CFileException::accessDenied},   {EWOULDBLOCK, CFileException::sharingViolation},
-      {ENOSPC, CFileException::diskFull},       {EFBIG, CFileException::diskFull},
-      {EIO, CFileException::hardIO},            {ENAMETOOLONG, CFileException::badPath},
-      {EMFILE, CFileException::tooManyOpenFiles}, {EPROTO, CFileException::genericException},
+      {ENOENT, CFileException::fileNotFound},
+      {EACCES, CFileException::accessDenied},
+      {EISDIR, CFileException::accessDenied},
+      {EWOULDBLOCK, CFileException::sharingViolation},
+      {ENOSPC, CFileException::diskFull},
+      {EFBIG, CFileException::diskFull},
+      {EIO, CFileException::hardIO},
+      {ENAMETOOLONG, CFileException::badPath},
+      {EMFILE, CFileException::tooManyOpenFiles},
+      {EPROTO, CFileException::genericException},
   };
   for (const auto& c : cases) EXPECT_EQ(CFileException::OsErrorToCause(c.error), c.cause) << c.error;
 }
