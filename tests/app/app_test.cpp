@@ -144,7 +144,9 @@ TEST_F(AppTest, AConversionThatRunsOutOfMemoryIsReportedAndTheWindowStays) {
   EXPECT_EQ(desktop.Problems(), std::vector<std::string>{});
   const auto boxes = desktop.MessageBoxes();
   ASSERT_EQ(boxes.size(), 2u);  // one report each time, and the window took the second click
+  const HWND mainWindow = desktop.Transcript().front().window;
   for (const Shown* box : boxes) {
+    EXPECT_EQ(box->owner, mainWindow);
     EXPECT_EQ(box->text, CString("Nicht gen\xFCgend Speicher."));
     EXPECT_EQ(box->type, MB_ICONEXCLAMATION);
     EXPECT_EQ(box->caption, CString("Velmora"));

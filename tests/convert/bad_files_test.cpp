@@ -7,8 +7,6 @@
 
 #include <filesystem>
 
-using scripted::Shown;
-
 TEST_F(ConvertTest, UnusualSourcesEndInOneClearOutcome) {
   const Bytes picture = MakeSourceBitmap(8);
   const std::string real = Source("real.bmp", picture);

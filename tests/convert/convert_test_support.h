@@ -17,7 +17,7 @@ class ConvertTest : public DesktopTest {
 
   // Writes bytes to a file of the folder and returns its path.
   std::string Source(const std::string& name, const Bytes& bytes) const {
-    const std::string path = dir.File(name);
+    std::string path = dir.File(name);
     WriteFileBytes(path, bytes);
     return path;
   }

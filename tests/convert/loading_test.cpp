@@ -78,7 +78,7 @@ TEST_F(ConvertTest, FilesTooShortToReadAreReportedAsReadErrors) {
   const Bytes whole8 = MakeSourceBitmap(8);
   const Bytes whole4 = MakeSourceBitmap(4);
   std::vector<Bytes> shortFiles;
-  for (std::size_t n = 0; n <= 53; ++n) shortFiles.emplace_back(whole8.begin(), whole8.begin() + n);
+  for (std::ptrdiff_t n = 0; n <= 53; ++n) shortFiles.emplace_back(whole8.begin(), whole8.begin() + n);
   shortFiles.emplace_back(whole8.begin(), whole8.end() - 1);  // the header passes; the rest is short
   shortFiles.emplace_back(whole4.begin(), whole4.end() - 1);
   for (const Bytes& bytes : shortFiles) {

@@ -95,7 +95,7 @@ TEST_F(ConvertTest, ADiskThatFillsUpGivesAWriteErrorAndKeepsTheShorterFile) {
   const pid_t pid = ::fork();
   if (pid == 0) {
     // In the child: a file-size limit stands in for a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
+    (void)std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{kLimit, kLimit};
     ::setrlimit(RLIMIT_FSIZE, &limit);
     Convert(source);

@@ -132,7 +132,7 @@ TEST_P(FailureTest, FileSizeLimitInsideTheColorTable) {
   if (pid == 0) {
     int code = 1;  // no exception
     try {
-      std::signal(SIGXFSZ, SIG_IGN);
+      (void)std::signal(SIGXFSZ, SIG_IGN);
       const rlimit fileSize{limit, limit};
       if (::setrlimit(RLIMIT_FSIZE, &fileSize) != 0) _exit(4);
       CFile file(path.c_str(), kCreate);
