@@ -120,9 +120,12 @@ TEST_F(ReaderTest, PalmtopnmShowsTheEightBitSourceColors) {
   const Bytes written = WriteToFile(database, source, kLayout8, "Colours", info);
   const Bytes bitmap = Slice(written, RecordAt(kLayout8, info, 0));
   const Bytes table = Slice(written, RecordAt(kLayout8, info, 1));
-  Bytes spliced(bitmap.begin(), bitmap.begin() + 16);
+  Bytes spliced;
+  spliced.reserve(bitmap.size() + 2 + table.size());
+  spliced.insert(spliced.end(), bitmap.begin(), bitmap.begin() + 16);
   spliced[6] |= 0x40;  // flags: hasColorTable
-  spliced.insert(spliced.end(), {0x01, 0x00});
+  spliced.push_back(0x01);  // 256 entries
+  spliced.push_back(0x00);
   spliced.insert(spliced.end(), table.begin(), table.end());
   spliced.insert(spliced.end(), bitmap.begin() + 16, bitmap.end());
 
