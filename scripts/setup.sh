@@ -6,9 +6,9 @@ VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 velmora_packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libfltk1.3-dev fonts-dejavu-core
+  libfltk1.3-dev libfontconfig-dev fonts-dejavu-core fonts-urw-base35
   netpbm libpalm-perl imagemagick
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils xclip
 )
 
 velmora_install() {
@@ -27,10 +27,12 @@ velmora_install() {
   apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# velmora_build BUILD_DIR [cmake options...]
+# velmora_build BUILD_DIR TARGET [cmake options...]: configures and builds one target, or
+# everything with "all". The options are given in full each time, so that one script's
+# build never inherits another's choices from the cache.
 velmora_build() {
-  local dir=$1
-  shift
+  local dir=$1 target=$2
+  shift 2
   cmake -S "$VELMORA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null &&
-    cmake --build "$dir" -j "$(nproc)"
+    cmake --build "$dir" -j "$(nproc)" --target "$target"
 }
