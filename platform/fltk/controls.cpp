@@ -188,8 +188,8 @@ int EditBox::handle(int event) {
     return replace(position(), mark(), "\n", 1);
   }
   const char* typed = Fl::event_text();
-  const bool typesText = Fl::event_length() > 0 && static_cast<unsigned char>(typed[0]) >= 0x20 &&
-                         typed[0] != 0x7F && !Fl::event_state(FL_CTRL | FL_ALT | FL_META);
+  const bool typesText = Fl::event_length() > 0 && static_cast<unsigned char>(typed[0]) >= 0x20 && typed[0] != 0x7F &&
+                         !Fl::event_state(FL_CTRL | FL_ALT | FL_META);
   if (typesText && Refuses(typed)) {
     fl_beep(FL_BEEP_ERROR);
     return 1;

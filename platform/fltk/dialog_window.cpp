@@ -31,10 +31,7 @@ HICON IconNamed(const char* text) {
 }  // namespace
 
 DialogWindow::DialogWindow(const DialogTemplate& dialog, DesktopWindowClient& client, const DialogFont& font)
-    : Fl_Double_Window(font.X(dialog.rect.cx), font.Y(dialog.rect.cy)),
-      dialog_(dialog),
-      client_(client),
-      font_(font) {
+    : Fl_Double_Window(font.X(dialog.rect.cx), font.Y(dialog.rect.cy)), dialog_(dialog), client_(client), font_(font) {
   SetCaption(dialog.caption);
   size_range(w(), h(), w(), h());  // a dialog keeps the size of its template
   callback(OnClose, this);
@@ -220,7 +217,8 @@ void DialogWindow::ShowSystemMenu(int x, int y) {
     Fl_Menu_Item item{};
     item.text = label.c_str();
     item.shortcut_ = shortcut;
-    item.user_data_ = reinterpret_cast<void*>(static_cast<std::uintptr_t>(id));
+    // The toolkit carries an entry's datum as a pointer; the command id travels in it.
+    item.user_data_ = reinterpret_cast<void*>(static_cast<std::uintptr_t>(id));  // NOLINT(performance-no-int-to-ptr)
     item.labelfont_ = font_.face;
     item.labelsize_ = font_.size;
     items.push_back(item);

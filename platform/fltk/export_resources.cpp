@@ -108,10 +108,14 @@ std::string VersionSource(const VersionBlock& v) {
   char translation[16];
   std::snprintf(translation, sizeof translation, "%04X %04X", v.language, v.codePage);
   const std::pair<const char*, const char*> entries[] = {
-      {"FileVersion", v.fileVersionText},   {"ProductVersion", v.productVersionText},
-      {"CompanyName", v.companyName},       {"FileDescription", v.fileDescription},
-      {"InternalName", v.internalName},     {"LegalCopyright", v.legalCopyright},
-      {"OriginalFilename", v.originalFilename}, {"ProductName", v.productName},
+      {"FileVersion", v.fileVersionText},
+      {"ProductVersion", v.productVersionText},
+      {"CompanyName", v.companyName},
+      {"FileDescription", v.fileDescription},
+      {"InternalName", v.internalName},
+      {"LegalCopyright", v.legalCopyright},
+      {"OriginalFilename", v.originalFilename},
+      {"ProductName", v.productName},
       {"Translation", translation},
   };
   std::string source =

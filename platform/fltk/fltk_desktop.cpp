@@ -43,7 +43,8 @@ std::string ChooserFilter(std::span<const FileFilter> filters) {
     std::string toolkitPattern = pattern;
     if (pattern.find(';') != std::string::npos) {
       for (char& c : toolkitPattern) c = c == ';' ? ',' : c;
-      toolkitPattern = "{" + toolkitPattern + "}";
+      toolkitPattern.insert(0, 1, '{');
+      toolkitPattern += '}';
     }
     // The description usually names its pattern already: "Windows Bitmap (*.bmp)".
     std::string entry = AnsiToUtf8(f.description.View());
@@ -63,6 +64,7 @@ template <class W>
 W* FindWidget(Fl_Group& group) {
   for (int i = 0; i < group.children(); ++i) {
     Fl_Widget* child = group.child(i);
+    if (!child) continue;
     if (auto* found = dynamic_cast<W*>(child)) return found;
     if (Fl_Group* inner = child->as_group()) {
       if (W* found = FindWidget<W>(*inner)) return found;

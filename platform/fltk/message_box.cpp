@@ -130,7 +130,8 @@ void RunMessageBox(Fl_Window* owner, const CString& text, const CString& caption
   const int wrapWidth = ww * kTextWidthPercent / 100;
   const std::vector<Run> runs = LayoutText(text.View(), {wrapWidth, font.TabStep(), true, false}, MeasureAnsi);
   int textWidth = 0;
-  for (const Run& r : runs) textWidth = std::max(textWidth, r.x + MeasureAnsi(text.View().substr(r.begin, r.end - r.begin)));
+  for (const Run& r : runs)
+    textWidth = std::max(textWidth, r.x + MeasureAnsi(text.View().substr(r.begin, r.end - r.begin)));
   const int textHeight = std::max(1, LineCount(runs)) * fl_height();
 
   const int buttonW = font.X(kButtonWidthUnits), buttonH = font.Y(kButtonHeightUnits);
@@ -139,11 +140,12 @@ void RunMessageBox(Fl_Window* owner, const CString& text, const CString& caption
   const int buttonY = margin + contentH + font.Y(kMarginUnits);
   const int height = buttonY + buttonH + margin;
 
-  const std::string copyText = std::string(kCopyRule) + "\n" + AnsiToUtf8(caption.View()) + "\n" + kCopyRule +
-                               "\n" + AnsiToUtf8(text.View()) + "\n" + kCopyRule + "\n" + kOkButton + "\n" +
-                               kCopyRule + "\n";
+  const std::string copyText = std::string(kCopyRule) + "\n" + AnsiToUtf8(caption.View()) + "\n" + kCopyRule + "\n" +
+                               AnsiToUtf8(text.View()) + "\n" + kCopyRule + "\n" + kOkButton + "\n" + kCopyRule + "\n";
   MessageBoxWindow window(width, height, caption, copyText);
   window.begin();
+  // The window owns the widgets made between begin() and end().
+  // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
   if (icon) new MessageIcon(margin, margin + (contentH - kIconSize) / 2, icon);
   auto* message = new StaticText(margin + iconRoom, margin + (contentH - textHeight) / 2, textWidth + 1, textHeight,
                                  SS_LEFT | SS_NOPREFIX, font);
@@ -152,6 +154,7 @@ void RunMessageBox(Fl_Window* owner, const CString& text, const CString& caption
   ok->SetText(kOkButton);
   ok->callback(MessageBoxWindow::Dismiss, &window);
   window.end();
+  // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
 
   ShowOwned(window, owner, WS_CAPTION | WS_SYSMENU);
   ok->take_focus();

@@ -118,8 +118,7 @@ std::vector<Run> LayoutText(std::string_view text, const LayoutOptions& options,
 
   if (options.center) {
     for (auto first = runs.begin(); first != runs.end();) {
-      const auto last =
-          std::find_if(first, runs.end(), [&](const Run& r) { return r.line != first->line; });
+      const auto last = std::find_if(first, runs.end(), [&](const Run& r) { return r.line != first->line; });
       const Run& right = *(last - 1);
       const int extent = right.x + width(right.begin, right.end);
       for (auto r = first; r != last; ++r) r->x += (options.width - extent) / 2;

@@ -14,8 +14,8 @@ namespace fltk_desktop {
 
 // A static text with its "&" markers resolved: "&&" is one "&", "&x" shows x underlined.
 struct Prefixed {
-  std::string text;                          // what is shown, in the program's character set
-  std::size_t access = std::string::npos;    // index in text of the underlined character
+  std::string text;                        // what is shown, in the program's character set
+  std::size_t access = std::string::npos;  // index in text of the underlined character
 };
 Prefixed ResolvePrefix(std::string_view text, bool noPrefix);
 
@@ -30,10 +30,10 @@ struct Run {
 };
 
 struct LayoutOptions {
-  int width;     // the text area's width in pixels
-  int tabStep;   // columns start at multiples of this many pixels
-  bool wrap;     // break the last cell of a line between words at the width
-  bool center;   // centre each visual line
+  int width;    // the text area's width in pixels
+  int tabStep;  // columns start at multiples of this many pixels
+  bool wrap;    // break the last cell of a line between words at the width
+  bool center;  // centre each visual line
 };
 
 // Measures the width in pixels of a piece of text in the program's character set.

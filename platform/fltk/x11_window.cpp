@@ -34,8 +34,8 @@ void SetFrameHints(Fl_Window& window, std::uint32_t style) {
   if (style & WS_MINIMIZEBOX) hints[1] |= kMwmFuncMinimize, hints[2] |= kMwmDecorMinimize;
   if (style & WS_MAXIMIZEBOX) hints[1] |= kMwmFuncMaximize, hints[2] |= kMwmDecorMaximize;
   const Atom atom = XInternAtom(fl_display, "_MOTIF_WM_HINTS", False);
-  XChangeProperty(fl_display, fl_xid(&window), atom, atom, 32, PropModeReplace,
-                  reinterpret_cast<unsigned char*>(hints), 5);
+  XChangeProperty(fl_display, fl_xid(&window), atom, atom, 32, PropModeReplace, reinterpret_cast<unsigned char*>(hints),
+                  5);
 }
 
 // Where the window opens: centred over the owner or the work area, inside the work area.

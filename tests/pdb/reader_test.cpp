@@ -123,7 +123,7 @@ TEST_F(ReaderTest, PalmtopnmShowsTheEightBitSourceColors) {
   Bytes spliced;
   spliced.reserve(bitmap.size() + 2 + table.size());
   spliced.insert(spliced.end(), bitmap.begin(), bitmap.begin() + 16);
-  spliced[6] |= 0x40;  // flags: hasColorTable
+  spliced[6] |= 0x40;       // flags: hasColorTable
   spliced.push_back(0x01);  // 256 entries
   spliced.push_back(0x00);
   spliced.insert(spliced.end(), table.begin(), table.end());
