@@ -1,8 +1,7 @@
 #include "tests/convert/convert_test_support.h"
 
 #include "convert/source_checks.h"
-#include "pdb/records.h"
-#include "pdb/writer.h"
+#include "tests/pdb/pdb_fixture.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -11,16 +10,10 @@
 Bytes DatabaseOf(const Bytes& source, const CString& title, const ImageInfo& info) {
   Bytes loaded(kLoadedSourceBytes);
   std::copy_n(source.begin(), std::min(source.size(), loaded.size()), loaded.begin());
-  const SourceLayout& layout = LayoutOf(std::span<const std::uint8_t, kSourceHeaderBytes>(loaded.data(), 54));
+  const SourceLayout& layout =
+      LayoutOf(std::span<const std::uint8_t, kSourceHeaderBytes>(loaded.data(), kSourceHeaderBytes));
   const TempDir dir;
-  const std::string path = dir.File("expected.pdb");
-  Bytes record(BitmapRecordBytes(layout));
-  {
-    CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
-    WriteDatabase(file, title, loaded, layout, info, record);
-    file.Close();
-  }
-  return ReadFileBytes(path);
+  return WriteToFile(dir.File("expected.pdb"), loaded, layout, title, info);
 }
 
 bool HeldOpen(const std::string& path) {
